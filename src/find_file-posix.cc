@@ -1,0 +1,116 @@
+// The Windows find calls, over opendir and readdir.
+
+#include "find_file.h"
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+thread_local DWORD last_error = ERROR_SUCCESS;
+
+// Every name of the directory, read at once. Names are kept end to end in
+// one buffer: a listing of a large directory then costs little more than
+// the names themselves.
+struct Listing {
+  std::vector<char> names;
+  std::vector<std::size_t> order;  // offsets into |names|, in listing order
+  std::size_t next = 0;            // index into |order| of the next entry
+};
+
+// The self and parent entries lead, as they do in NTFS listings.
+int Rank(const char* name) {
+  if (std::strcmp(name, ".") == 0)
+    return 0;
+  if (std::strcmp(name, "..") == 0)
+    return 1;
+  return 2;
+}
+
+bool ListsBefore(const char* a, const char* b) {
+  int rank_a = Rank(a), rank_b = Rank(b);
+  if (rank_a != rank_b)
+    return rank_a < rank_b;
+  return std::strcmp(a, b) < 0;
+}
+
+// Reads every name of the current directory into |listing|. Returns 0, or
+// the errno value that stopped it.
+int ReadDirectory(Listing* listing) {
+  DIR* dir = opendir(".");
+  if (!dir)
+    return errno;
+  int error = 0;
+  for (;;) {
+    errno = 0;
+    const dirent* entry = readdir(dir);
+    if (!entry) {
+      error = errno;
+      break;
+    }
+    std::size_t length = std::strlen(entry->d_name);
+    if (length >= MAX_PATH) {
+      error = ENAMETOOLONG;
+      break;
+    }
+    listing->order.push_back(listing->names.size());
+    listing->names.insert(listing->names.end(), entry->d_name,
+                          entry->d_name + length + 1);
+  }
+  closedir(dir);
+  if (error)
+    return error;
+  const char* names = listing->names.data();
+  std::sort(listing->order.begin(), listing->order.end(),
+            [names](std::size_t a, std::size_t b) {
+              return ListsBefore(names + a, names + b);
+            });
+  return 0;
+}
+
+}  // namespace
+
+HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* data) {
+  if (std::strcmp(pattern, "*") != 0) {
+    last_error = ERROR_INVALID_PARAMETER;
+    return INVALID_HANDLE_VALUE;
+  }
+  Listing* listing = new Listing;
+  if (int error = ReadDirectory(listing)) {
+    delete listing;
+    errno = error;
+    last_error = ERROR_READ_FAULT;
+    return INVALID_HANDLE_VALUE;
+  }
+  // A removed directory lists nothing, not even its self entry.
+  if (!FindNextFileA(listing, data)) {
+    delete listing;
+    last_error = ERROR_FILE_NOT_FOUND;
+    return INVALID_HANDLE_VALUE;
+  }
+  return listing;
+}
+
+BOOL FindNextFileA(HANDLE handle, WIN32_FIND_DATAA* data) {
+  Listing* listing = static_cast<Listing*>(handle);
+  if (listing->next == listing->order.size()) {
+    last_error = ERROR_NO_MORE_FILES;
+    return 0;
+  }
+  const char* name = listing->names.data() + listing->order[listing->next++];
+  std::memcpy(data->cFileName, name, std::strlen(name) + 1);
+  return 1;
+}
+
+BOOL FindClose(HANDLE handle) {
+  delete static_cast<Listing*>(handle);
+  return 1;
+}
+
+DWORD GetLastError() {
+  return last_error;
+}
