@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,33 @@
 namespace {
 
 using Names = std::vector<std::string>;
+
+// The stand-in tool's folder is on PATH after tools(), for the fakes.
+std::string DefaultPath(const Scratch& scratch) {
+  return scratch.tools() + ":" +
+         std::filesystem::path(QUARNEL_BIN).parent_path().string() +
+         ":/usr/bin:/bin";
+}
+
+Ended RunSkeinfold(const Scratch& scratch, const Names& args) {
+  Launch launch;
+  launch.argv = {SKEINFOLD_BIN};
+  launch.argv.insert(launch.argv.end(), args.begin(), args.end());
+  launch.path = DefaultPath(scratch);
+  launch.cwd = scratch.dir();
+  return RunProcess(scratch, launch);
+}
+
+// What the stand-in tool writes for |file|.
+std::string ToolOutput(const Scratch& scratch, const std::string& file) {
+  Launch launch;
+  launch.argv = {QUARNEL_BIN, file, "-debug"};
+  launch.path = "/usr/bin:/bin";
+  launch.cwd = scratch.dir();
+  Ended ended = RunProcess(scratch, launch);
+  EXPECT_EQ(ended.status, 0) << ended.err;
+  return ended.out;
+}
 
 const char kUsage[] =
     "Skeinfold Version 1.00\n"

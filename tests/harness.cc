@@ -33,10 +33,6 @@ void Spit(const std::string& path, const std::string& contents) {
     ADD_FAILURE() << "cannot write " << path;
 }
 
-std::string QuarnelDirectory() {
-  return fs::path(QUARNEL_BIN).parent_path().string();
-}
-
 }  // namespace
 
 Scratch::Scratch() {
@@ -95,20 +91,24 @@ std::string Scratch::Read(const std::string& path) const {
   return Slurp(full);
 }
 
-std::string DefaultPath(const Scratch& scratch) {
-  return scratch.tools() + ":" + QuarnelDirectory() + ":/usr/bin:/bin";
-}
-
 Ended RunProcess(const Scratch& scratch, const Launch& launch) {
   std::string out_path = scratch.captures() + "/out";
   std::string err_path = scratch.captures() + "/err";
 
-  std::vector<std::string> env_strings;
+  std::vector<std::string> env_strings = launch.env;
+  env_strings.push_back("PATH=" + launch.path);
+  auto is_set = [&env_strings](const std::string& variable) {
+    std::string name = variable.substr(0, variable.find('=') + 1);
+    for (const std::string& s : env_strings) {
+      if (s.compare(0, name.size(), name) == 0)
+        return true;
+    }
+    return false;
+  };
   for (char** e = environ; *e; ++e) {
-    if (std::string(*e).rfind("PATH=", 0) != 0)
+    if (!is_set(*e))
       env_strings.push_back(*e);
   }
-  env_strings.push_back("PATH=" + launch.path);
   std::vector<char*> env, argv;
   for (auto& s : env_strings)
     env.push_back(s.data());
@@ -141,24 +141,4 @@ Ended RunProcess(const Scratch& scratch, const Launch& launch) {
   ended.out = Slurp(out_path);
   ended.err = launch.merge_err ? "" : Slurp(err_path);
   return ended;
-}
-
-Ended RunSkeinfold(const Scratch& scratch,
-                   const std::vector<std::string>& args) {
-  Launch launch;
-  launch.argv = {SKEINFOLD_BIN};
-  launch.argv.insert(launch.argv.end(), args.begin(), args.end());
-  launch.path = DefaultPath(scratch);
-  launch.cwd = scratch.dir();
-  return RunProcess(scratch, launch);
-}
-
-std::string ToolOutput(const Scratch& scratch, const std::string& file) {
-  Launch launch;
-  launch.argv = {QUARNEL_BIN, file, "-debug"};
-  launch.path = "/usr/bin:/bin";
-  launch.cwd = scratch.dir();
-  Ended ended = RunProcess(scratch, launch);
-  EXPECT_EQ(ended.status, 0) << ended.err;
-  return ended.out;
 }

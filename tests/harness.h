@@ -55,26 +55,17 @@ class Scratch {
 /// How to start a program.
 struct Launch {
   std::vector<std::string> argv;
-  /// PATH for the program; by default tools() then the stand-in tool's folder
-  /// then the system's.
+  /// PATH for the program.
   std::string path;
   /// Where to start it.
   std::string cwd;
   /// Send standard error into the same file as standard output.
   bool merge_err = false;
+  /// More environment variables, NAME=VALUE, over the inherited ones.
+  std::vector<std::string> env;
 };
 
 /// Runs |launch| to its end, its output captured in |scratch|.
 Ended RunProcess(const Scratch& scratch, const Launch& launch);
-
-/// Runs the program in |scratch| with |args|, the stand-in tool on PATH.
-Ended RunSkeinfold(const Scratch& scratch,
-                   const std::vector<std::string>& args);
-
-/// What the stand-in tool writes for |file| in |scratch|.
-std::string ToolOutput(const Scratch& scratch, const std::string& file);
-
-/// The PATH that RunSkeinfold gives the program.
-std::string DefaultPath(const Scratch& scratch);
 
 #endif  // SKEINFOLD_TESTS_HARNESS_H_
