@@ -6,44 +6,17 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "posix_program.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
-
-// The stand-in tool's folder is on PATH after tools(), for the fakes.
-std::string DefaultPath(const Scratch& scratch) {
-  return scratch.tools() + ":" +
-         std::filesystem::path(QUARNEL_BIN).parent_path().string() +
-         ":/usr/bin:/bin";
-}
-
-Ended RunSkeinfold(const Scratch& scratch, const Names& args) {
-  Launch launch;
-  launch.argv = {SKEINFOLD_BIN};
-  launch.argv.insert(launch.argv.end(), args.begin(), args.end());
-  launch.path = DefaultPath(scratch);
-  launch.cwd = scratch.dir();
-  return RunProcess(scratch, launch);
-}
-
-// What the stand-in tool writes for |file|.
-std::string ToolOutput(const Scratch& scratch, const std::string& file) {
-  Launch launch;
-  launch.argv = {QUARNEL_BIN, file, "-debug"};
-  launch.path = "/usr/bin:/bin";
-  launch.cwd = scratch.dir();
-  Ended ended = RunProcess(scratch, launch);
-  EXPECT_EQ(ended.status, 0) << ended.err;
-  return ended.out;
-}
 
 const char kUsage[] =
     "Skeinfold Version 1.00\n"
@@ -186,10 +159,8 @@ TEST(EndToEnd, UnlistableDirectory) {
   scratch.Write("00000001.001", "x");
   chmod(scratch.dir().c_str(), 0111);  // may be entered, not read
   Launch launch;
-  // The superuser reads any directory: drop to an ordinary user.
-  if (geteuid() == 0)
-    launch.argv = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
-                   "--clear-groups", "--"};
+  // The superuser reads any directory.
+  launch.argv = Unprivileged();
   launch.argv.push_back(SKEINFOLD_BIN);
   launch.argv.push_back("/dev/null");
   launch.path = DefaultPath(scratch);

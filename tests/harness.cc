@@ -84,11 +84,32 @@ std::vector<std::string> Scratch::List() const {
   return names;
 }
 
+std::map<std::string, std::string> Scratch::Snapshot() const {
+  std::map<std::string, std::string> snapshot;
+  for (const auto& entry : fs::recursive_directory_iterator(dir_)) {
+    std::string path = fs::relative(entry.path(), dir_).string();
+    if (entry.is_symlink())
+      snapshot[path] = "-> " + fs::read_symlink(entry.path()).string();
+    else if (entry.is_directory())
+      snapshot[path] = "<directory>";
+    else
+      snapshot[path] = Slurp(entry.path().string());
+  }
+  return snapshot;
+}
+
 std::string Scratch::Read(const std::string& path) const {
   std::string full = dir_ + "/" + path;
   if (!fs::exists(full))
     ADD_FAILURE() << "no file " << path;
   return Slurp(full);
+}
+
+std::vector<std::string> Unprivileged() {
+  if (geteuid() != 0)
+    return {};
+  return {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
+          "--clear-groups", "--"};
 }
 
 Ended RunProcess(const Scratch& scratch, const Launch& launch) {

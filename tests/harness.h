@@ -3,6 +3,7 @@
 #ifndef SKEINFOLD_TESTS_HARNESS_H_
 #define SKEINFOLD_TESTS_HARNESS_H_
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,9 @@ class Scratch {
   /// Puts an executable script named |name| into tools().
   void WriteTool(const std::string& name, const std::string& script) const;
 
+  /// Everything below dir(), by path: a file's contents, "<directory>",
+  /// "-> TARGET" for a symbolic link.
+  std::map<std::string, std::string> Snapshot() const;
   /// The names in dir(), sorted, without "." and "..".
   std::vector<std::string> List() const;
   /// The contents of |path| below dir(); fails the test if it cannot be read.
@@ -64,6 +68,10 @@ struct Launch {
   /// More environment variables, NAME=VALUE, over the inherited ones.
   std::vector<std::string> env;
 };
+
+/// The command words that start a program as an ordinary user: none when
+/// the tests already run as one, else setpriv to user and group 65534.
+std::vector<std::string> Unprivileged();
 
 /// Runs |launch| to its end, its output captured in |scratch|.
 Ended RunProcess(const Scratch& scratch, const Launch& launch);
