@@ -22,20 +22,16 @@ struct Listing {
   std::size_t next = 0;            // index into |order| of the next entry
 };
 
-// The self and parent entries lead, as they do in NTFS listings.
-int Rank(const char* name) {
-  if (std::strcmp(name, ".") == 0)
-    return 0;
-  if (std::strcmp(name, "..") == 0)
-    return 1;
-  return 2;
+bool IsSelfOrParent(const char* name) {
+  return name[0] == '.' &&
+         (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
-bool ListsBefore(const char* a, const char* b) {
-  int rank_a = Rank(a), rank_b = Rank(b);
-  if (rank_a != rank_b)
-    return rank_a < rank_b;
-  return std::strcmp(a, b) < 0;
+// Keeps |name| and returns where it stands in |listing->names|.
+std::size_t Keep(Listing* listing, const char* name, std::size_t length) {
+  std::size_t offset = listing->names.size();
+  listing->names.insert(listing->names.end(), name, name + length + 1);
+  return offset;
 }
 
 // Reads every name of the current directory into |listing|. Returns 0, or
@@ -44,6 +40,11 @@ int ReadDirectory(Listing* listing) {
   DIR* dir = opendir(".");
   if (!dir)
     return errno;
+  // The self and parent entries lead, as they do in NTFS listings: the
+  // first two places are theirs.
+  bool self = false, parent = false;
+  listing->order.assign(2, Keep(listing, ".", 1));
+  listing->order[1] = Keep(listing, "..", 2);
   int error = 0;
   for (;;) {
     errno = 0;
@@ -52,23 +53,31 @@ int ReadDirectory(Listing* listing) {
       error = errno;
       break;
     }
-    std::size_t length = std::strlen(entry->d_name);
+    const char* name = entry->d_name;
+    if (IsSelfOrParent(name)) {
+      (name[1] ? parent : self) = true;
+      continue;
+    }
+    std::size_t length = std::strlen(name);
     if (length >= MAX_PATH) {
       error = ENAMETOOLONG;
       break;
     }
-    listing->order.push_back(listing->names.size());
-    listing->names.insert(listing->names.end(), entry->d_name,
-                          entry->d_name + length + 1);
+    listing->order.push_back(Keep(listing, name, length));
   }
   closedir(dir);
   if (error)
     return error;
+
   const char* names = listing->names.data();
-  std::sort(listing->order.begin(), listing->order.end(),
+  std::sort(listing->order.begin() + 2, listing->order.end(),
             [names](std::size_t a, std::size_t b) {
-              return ListsBefore(names + a, names + b);
+              return std::strcmp(names + a, names + b) < 0;
             });
+  if (!parent)
+    listing->order.erase(listing->order.begin() + 1);
+  if (!self)
+    listing->order.erase(listing->order.begin());
   return 0;
 }
 
