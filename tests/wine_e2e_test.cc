@@ -173,15 +173,12 @@ TEST_F(Wine, RefusesANumberedFileOfThisDirectory) {
   }
 }
 
-// A drive root lists neither a self nor a parent entry: every entry counts.
-TEST_F(Wine, DriveRoot) {
-  Scratch scratch;
-  scratch.Write("00000001.001", "first\n");
-  scratch.Write("00000001.002", "second\n");
-  std::string drive = prefix_ + "/dosdevices/q:";
+// Runs skeinfold.exe in the root of a drive mapped onto |folder|.
+Ended RunInDriveRoot(const Scratch& scratch, const std::string& prefix,
+                     const std::string& folder) {
+  std::string drive = prefix + "/dosdevices/q:";
   fs::remove(drive);
-  fs::create_directory_symlink(scratch.dir(), drive);
-
+  fs::create_directory_symlink(folder, drive);
   Launch launch;
   launch.argv = {WINE, "cmd", "/c",
                  "cd /d Q:\\ && " + WindowsPath(SKEINFOLD_EXE) + " " +
@@ -191,11 +188,27 @@ TEST_F(Wine, DriveRoot) {
   launch.env = {"WINEDEBUG=-all", "WINEPATH=" + WindowsPath(ToolFolder())};
   Ended ended = RunProcess(scratch, launch);
   fs::remove(drive);
+  return ended;
+}
 
+// A drive root lists neither a self nor a parent entry: every entry counts,
+// and an empty root lists nothing at all.
+TEST_F(Wine, DriveRoot) {
+  Scratch scratch;
+  scratch.Write("00000001.001", "first\n");
+  scratch.Write("00000001.002", "second\n");
+  scratch.MakeDirectory("empty");
+
+  Ended ended = RunInDriveRoot(scratch, prefix_, scratch.dir());
   EXPECT_EQ(ended.status, 0);
   EXPECT_EQ(ended.out,
             "Processing 00000001.001.....Done.\r\n"
-            "Processing 00000001.002.....Done.\r\n");
+            "Processing 00000001.002.....Done.\r\n"
+            "Ignoring empty\r\n");
+
+  ended = RunInDriveRoot(scratch, prefix_, scratch.dir() + "/empty");
+  EXPECT_EQ(ended.status, 0);
+  EXPECT_EQ(ended.out, "");
 }
 
 }  // namespace
