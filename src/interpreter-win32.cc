@@ -37,6 +37,8 @@ bool NameForInterpreter(const std::string& name, std::string* word) {
   return true;
 }
 
+// DecodeSystemStatus reports no interrupted run here, so nothing asks for
+// this; should anything, the program ends as after a failed run.
 void EndByInterrupt(int) {
   std::fflush(stdout);
   std::exit(3);
