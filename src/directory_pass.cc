@@ -1,23 +1,9 @@
 #include "directory_pass.h"
 
-#include <cstring>
-
 #include "console.h"
+#include "entry_name.h"
 #include "find_file.h"
 #include "tool_run.h"
-
-bool IsNumberedFileName(const char* name) {
-  for (const char* p = name; *p; ++p) {
-    unsigned char c = static_cast<unsigned char>(*p);
-    if (c < '.' || c > '9')
-      return false;
-  }
-  return true;
-}
-
-bool IsSelfOrParentName(const char* name) {
-  return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
-}
 
 namespace {
 

@@ -23,12 +23,6 @@ struct PassResult {
   int signal;
 };
 
-/// True when every byte of |name| is one of '.', '/' and '0' to '9'.
-bool IsNumberedFileName(const char* name);
-
-/// True for the self and parent entries, "." and "..".
-bool IsSelfOrParentName(const char* name);
-
 /// Lists the current directory and runs the tool on each numbered entry, its
 /// output sent into |output_word| (a file name written for the interpreter):
 /// replacing the file's contents on the first run, appending on the others.

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "entry_name.h"
+
 namespace {
 
 thread_local DWORD last_error = ERROR_SUCCESS;
@@ -21,11 +23,6 @@ struct Listing {
   std::vector<std::size_t> order;  // offsets into |names|, in listing order
   std::size_t next = 0;            // index into |order| of the next entry
 };
-
-bool IsSelfOrParent(const char* name) {
-  return name[0] == '.' &&
-         (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
 
 // Keeps |name| and returns where it stands in |listing->names|.
 std::size_t Keep(Listing* listing, const char* name, std::size_t length) {
@@ -54,7 +51,7 @@ int ReadDirectory(Listing* listing) {
       break;
     }
     const char* name = entry->d_name;
-    if (IsSelfOrParent(name)) {
+    if (IsSelfOrParentName(name)) {
       (name[1] ? parent : self) = true;
       continue;
     }

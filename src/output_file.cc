@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "directory_pass.h"
+#include "entry_name.h"
 
 bool IsNumberedFileOfCurrentDirectory(const char* name) {
   namespace fs = std::filesystem;

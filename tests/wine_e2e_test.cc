@@ -34,29 +34,32 @@ std::string ToolFolder() {
   return fs::path(QUARNEL_EXE).parent_path().string();
 }
 
+// Runs |argv| under Wine, started in dir(), with |winepath| as the
+// Windows PATH's head.
+Ended RunWine(const Scratch& scratch, const Names& argv,
+              const std::string& winepath) {
+  Launch launch;
+  launch.argv = {WINE};
+  launch.argv.insert(launch.argv.end(), argv.begin(), argv.end());
+  launch.path = "/usr/bin:/bin";
+  launch.cwd = scratch.dir();
+  launch.env = {"WINEDEBUG=-all", "WINEPATH=" + winepath};
+  return RunProcess(scratch, launch);
+}
+
 // Runs skeinfold.exe in |scratch| with |args|; |tool_on_path| puts the
 // stand-in's folder on the Windows PATH.
 Ended RunUnderWine(const Scratch& scratch, const Names& args,
                    bool tool_on_path = true) {
-  Launch launch;
-  launch.argv = {WINE, SKEINFOLD_EXE};
-  launch.argv.insert(launch.argv.end(), args.begin(), args.end());
-  launch.path = "/usr/bin:/bin";
-  launch.cwd = scratch.dir();
-  launch.env = {"WINEDEBUG=-all",
-                "WINEPATH=" + (tool_on_path ? WindowsPath(ToolFolder())
-                                            : std::string("C:\\nowhere"))};
-  return RunProcess(scratch, launch);
+  Names argv = {SKEINFOLD_EXE};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return RunWine(scratch, argv,
+                 tool_on_path ? WindowsPath(ToolFolder()) : "C:\\nowhere");
 }
 
 // What quarnel.exe writes for |file|, run the way cmd runs it.
 std::string ToolOutput(const Scratch& scratch, const std::string& file) {
-  Launch launch;
-  launch.argv = {WINE, QUARNEL_EXE, file, "-debug"};
-  launch.path = "/usr/bin:/bin";
-  launch.cwd = scratch.dir();
-  launch.env = {"WINEDEBUG=-all"};
-  Ended ended = RunProcess(scratch, launch);
+  Ended ended = RunWine(scratch, {QUARNEL_EXE, file, "-debug"}, "");
   EXPECT_EQ(ended.status, 0) << ended.err;
   return ended.out;
 }
@@ -179,14 +182,12 @@ Ended RunInDriveRoot(const Scratch& scratch, const std::string& prefix,
   std::string drive = prefix + "/dosdevices/q:";
   fs::remove(drive);
   fs::create_directory_symlink(folder, drive);
-  Launch launch;
-  launch.argv = {WINE, "cmd", "/c",
-                 "cd /d Q:\\ && " + WindowsPath(SKEINFOLD_EXE) + " " +
-                     WindowsPath(scratch.captures()) + "\\combined.txt"};
-  launch.path = "/usr/bin:/bin";
-  launch.cwd = scratch.dir();
-  launch.env = {"WINEDEBUG=-all", "WINEPATH=" + WindowsPath(ToolFolder())};
-  Ended ended = RunProcess(scratch, launch);
+  Ended ended =
+      RunWine(scratch,
+              {"cmd", "/c",
+               "cd /d Q:\\ && " + WindowsPath(SKEINFOLD_EXE) + " " +
+                   WindowsPath(scratch.captures()) + "\\combined.txt"},
+              WindowsPath(ToolFolder()));
   fs::remove(drive);
   return ended;
 }

@@ -1,4 +1,4 @@
-#include "directory_pass.h"
+#include "entry_name.h"
 
 #include <gtest/gtest.h>
 
