@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 RunStatus DecodeSystemStatus(int status) {
   // Ctrl-C reaches every process on the console, this one too: there is no
@@ -33,7 +34,7 @@ bool NameForInterpreter(const std::string& name, std::string* word) {
       quoted += c;
   }
   quoted += '"';
-  *word = quoted;
+  *word = std::move(quoted);
   return true;
 }
 
