@@ -158,15 +158,8 @@ TEST(EndToEnd, UnlistableDirectory) {
   Scratch scratch;
   scratch.Write("00000001.001", "x");
   chmod(scratch.dir().c_str(), 0111);  // may be entered, not read
-  Launch launch;
   // The superuser reads any directory.
-  launch.argv = Unprivileged();
-  launch.argv.push_back(SKEINFOLD_BIN);
-  launch.argv.push_back("/dev/null");
-  launch.path = DefaultPath(scratch);
-  launch.cwd = scratch.dir();
-
-  Ended ended = RunProcess(scratch, launch);
+  Ended ended = RunSkeinfold(scratch, {"/dev/null"}, kUnprivileged);
 
   EXPECT_EQ(ended.status, 2);
   EXPECT_EQ(ended.out, "Failed to open directory for read!\n");

@@ -149,14 +149,8 @@ TEST(Faults, EachShowsItselfAndTouchesNothingElse) {
     fault.setup(scratch);
     auto before = scratch.Snapshot();
 
-    Launch launch;
-    if (fault.unprivileged)
-      launch.argv = Unprivileged();
-    launch.argv.push_back(SKEINFOLD_BIN);
-    launch.argv.push_back(fault.output);
-    launch.path = DefaultPath(scratch);
-    launch.cwd = scratch.dir();
-    Ended ended = RunProcess(scratch, launch);
+    Ended ended = RunSkeinfold(scratch, {fault.output},
+                               fault.unprivileged ? kUnprivileged : kAsIs);
 
     EXPECT_EQ(ended.out, fault.lines);
     EXPECT_EQ(ended.status, fault.status);

@@ -10,10 +10,12 @@ std::string DefaultPath(const Scratch& scratch) {
          ":/usr/bin:/bin";
 }
 
-Ended RunSkeinfold(const Scratch& scratch,
-                   const std::vector<std::string>& args) {
+Ended RunSkeinfold(const Scratch& scratch, const std::vector<std::string>& args,
+                   RunAs as) {
   Launch launch;
-  launch.argv = {SKEINFOLD_BIN};
+  if (as == kUnprivileged)
+    launch.argv = Unprivileged();
+  launch.argv.push_back(SKEINFOLD_BIN);
   launch.argv.insert(launch.argv.end(), args.begin(), args.end());
   launch.path = DefaultPath(scratch);
   launch.cwd = scratch.dir();

@@ -12,9 +12,13 @@
 /// system's.
 std::string DefaultPath(const Scratch& scratch);
 
+/// Who runs the program: the tests' own user, or an ordinary user even when
+/// the tests run as the superuser (Unprivileged()).
+enum RunAs { kAsIs, kUnprivileged };
+
 /// Runs the program in |scratch| with |args| and DefaultPath().
-Ended RunSkeinfold(const Scratch& scratch,
-                   const std::vector<std::string>& args);
+Ended RunSkeinfold(const Scratch& scratch, const std::vector<std::string>& args,
+                   RunAs as = kAsIs);
 
 /// What the stand-in tool writes for |file| in |scratch|.
 std::string ToolOutput(const Scratch& scratch, const std::string& file);
